@@ -87,7 +87,3 @@ DRAVIO_STATUS DravioApiContext::IoControl(DWORD code, const void* input, DWORD i
     return result;
 }
 
-DRAVIO_STATUS DravioApiContext::GetVersion(DRAVIO_VERSION_INFO* info)
-{
-    return IoControl(IOCTL_DRAVIO_GET_VERSION, nullptr, 0, info, sizeof(*info));
-}
